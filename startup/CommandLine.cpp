@@ -57,10 +57,11 @@ private:
 };
 }
 
-int SplitCommandLine(const char* p, char* text, int textSize, char** argv, int argvSize,
+int SplitCommandLine(const char* commandLine, char* text, int textSize, char** argv, int argvSize,
                      const char** tail)
 {
     Splitter out(text, textSize, argv, argvSize);
+    const char* p = commandLine;
 
     // The program's name: quotes only switch quoting, backslashes are plain.
     out.StartEntry();
