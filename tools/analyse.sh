@@ -9,7 +9,10 @@ sources="src/WinMain.cpp src/DefaultPrinter.cpp startup/CommandLine.cpp"
 [ -f build/host/compile_commands.json ] || cmake --preset host >/dev/null
 
 echo "clang-tidy: $sources"
-clang-tidy --quiet -p build/host $sources
+if ! report=$(clang-tidy --quiet -p build/host $sources 2>&1); then
+    echo "$report" | grep -v 'warnings generated'
+    exit 1
+fi
 
 echo "cppcheck: $sources startup/Startup.cpp"
 cppcheck --quiet --error-exitcode=1 --enable=warning,style,performance,portability --inline-suppr \
