@@ -63,25 +63,15 @@ void ParseRelay(const std::string& text, Outcome& run)
     }
 }
 
-// Environment block of this process plus the given entries, which win.
-std::vector<wchar_t> EnvironmentWith(const std::vector<std::string>& extra)
+// This process's environment with WINEDEBUG=+relay in place of its own
+// WINEDEBUG, so that only the child is traced.
+std::vector<wchar_t> EnvironmentWithRelay()
 {
-    std::vector<wchar_t> block;
-    auto append = [&block](const std::string& entry) {
-        wchar_t wide[4096];
-        const int n = MultiByteToWideChar(CP_UTF8, 0, entry.c_str(), -1, wide, 4096);
-        block.insert(block.end(), wide, wide + n);
-    };
-    for (const std::string& e : extra)
-        append(e);
+    const wchar_t relay[] = L"WINEDEBUG=+relay";
+    std::vector<wchar_t> block(relay, relay + sizeof relay / sizeof relay[0]);
     wchar_t* own = GetEnvironmentStringsW();
     for (const wchar_t* p = own; *p; p += wcslen(p) + 1) {
-        bool overridden = false;
-        for (const std::string& e : extra) {
-            const std::string name = e.substr(0, e.find('=') + 1);
-            overridden |= _wcsnicmp(p, std::wstring(name.begin(), name.end()).c_str(), name.size()) == 0;
-        }
-        if (!overridden)
+        if (_wcsnicmp(p, L"WINEDEBUG=", 10) != 0)
             block.insert(block.end(), p, p + wcslen(p) + 1);
     }
     FreeEnvironmentStringsW(own);
@@ -89,8 +79,21 @@ std::vector<wchar_t> EnvironmentWith(const std::vector<std::string>& extra)
     return block;
 }
 
-Outcome Finish(const PROCESS_INFORMATION& process, DWORD started, long relayStart)
+// Starts the child through create (CreateProcessA or CreateProcessW, given
+// the environment block), then waits and gathers what it did.
+template <typename Create>
+Outcome Launch(Create create)
 {
+    Watcher::Instance().Reset();
+    std::vector<wchar_t> environment = EnvironmentWithRelay();
+    PROCESS_INFORMATION process = {};
+    const long relayStart = RelayEnd();
+    const DWORD started = GetTickCount();
+    if (!create(environment.data(), &process)) {
+        std::fprintf(stderr, "cannot start %s: %lu\n", QuillornPath().c_str(), GetLastError());
+        return Outcome();
+    }
+
     Outcome run;
     WaitForSingleObject(process.hProcess, INFINITE);
     run.milliseconds = GetTickCount() - started;
@@ -102,9 +105,8 @@ Outcome Finish(const PROCESS_INFORMATION& process, DWORD started, long relayStar
     ParseRelay(ReadRelayFrom(offset), run);
     return run;
 }
-
-const std::vector<std::string> kRelay = {"WINEDEBUG=+relay"};
 }
+
 
 Watcher& Watcher::Instance()
 {
@@ -215,42 +217,28 @@ std::string QuillornPath()
 
 Outcome RunQuillorn(const std::string& commandLine)
 {
-    Watcher::Instance().Reset();
-    std::vector<wchar_t> environment = EnvironmentWith(kRelay);
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const long relayStart = RelayEnd();
-    const DWORD started = GetTickCount();
-    if (!CreateProcessA(QuillornPath().c_str(), line.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        environment.data(), NULL, &startup, &process)) {
-        std::fprintf(stderr, "CreateProcessA(%s) failed: %lu\n", QuillornPath().c_str(), GetLastError());
-        return Outcome();
-    }
-    return Finish(process, started, relayStart);
+    return Launch([&line](wchar_t* environment, PROCESS_INFORMATION* process) {
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessA(QuillornPath().c_str(), line.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                              environment, NULL, &startup, process);
+    });
 }
 
 Outcome RunQuillornW(const std::wstring& commandLine)
 {
-    Watcher::Instance().Reset();
-    std::vector<wchar_t> environment = EnvironmentWith(kRelay);
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(L'\0');
     const std::string path = QuillornPath();
     const std::wstring widePath(path.begin(), path.end());
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    const long relayStart = RelayEnd();
-    const DWORD started = GetTickCount();
-    if (!CreateProcessW(widePath.c_str(), line.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
-                        environment.data(), NULL, &startup, &process)) {
-        std::fprintf(stderr, "CreateProcessW failed: %lu\n", GetLastError());
-        return Outcome();
-    }
-    return Finish(process, started, relayStart);
+    return Launch([&](wchar_t* environment, PROCESS_INFORMATION* process) {
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof startup;
+        return CreateProcessW(widePath.c_str(), line.data(), NULL, NULL, FALSE, CREATE_UNICODE_ENVIRONMENT,
+                              environment, NULL, &startup, process);
+    });
 }
 
 std::string GetDevice()
