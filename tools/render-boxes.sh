@@ -5,11 +5,9 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Quillorn >/dev/null
-prefix="$top/build/render-prefix"
-tests/e2e/make-wine-prefix.sh "$prefix" >/dev/null
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY=:77
+. tools/wine-prefix.sh
+use_wine_prefix render Quillorn
+export DISPLAY=:77
 wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null  # the X11 driver, to see the box
 wine reg import "Z:$top/samples/sample-profile.reg" >/dev/null 2>&1
 wineserver -w

@@ -4,15 +4,10 @@
 set -eu
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
-
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Quillorn >/dev/null
+. tools/wine-prefix.sh
+use_wine_prefix sample Quillorn
 exe="$top/build/windows/Quillorn.exe"
 echo "Built $exe ($(stat -c %s "$exe") bytes)"
-
-prefix="$top/build/sample-prefix"
-tests/e2e/make-wine-prefix.sh "$prefix" >/dev/null
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine reg import "Z:$top/samples/sample-profile.reg" >/dev/null 2>&1
 
 key='HKCU\Software\Microsoft\Windows NT\CurrentVersion\Windows'
